@@ -1,0 +1,8 @@
+file(GLOB_RECURSE files ${DIR}/*.h ${DIR}/*.cpp)
+foreach(f IN LISTS files)
+  file(STRINGS ${f} hits REGEX "#[ \t]*include[ \t]*[<\"]Q")
+  if(hits)
+    message(FATAL_ERROR "${f} includes Qt: ${hits}")
+  endif()
+endforeach()
+message(STATUS "checked ${DIR}: no Qt")

@@ -1,0 +1,14 @@
+#pragma once
+#include <QLabel>
+
+// A label that reports a left click, for texts that act as links.
+class ClickableLabel : public QLabel {
+  Q_OBJECT
+public:
+  using QLabel::QLabel;
+signals:
+  void clicked();
+
+protected:
+  void mouseReleaseEvent(QMouseEvent *event) override;
+};
