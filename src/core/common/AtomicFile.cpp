@@ -84,11 +84,18 @@ std::optional<std::string> Write_File_Atomically(const std::filesystem::path &ta
 }
 
 std::optional<std::string> Read_Whole_File(const std::filesystem::path &path) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(path, ec))
+    return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in)
     return std::nullopt;
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad())
+  try {
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+      return std::nullopt;
+    return bytes;
+  } catch (const std::ios_base::failure &) {
     return std::nullopt;
-  return bytes;
+  }
 }
