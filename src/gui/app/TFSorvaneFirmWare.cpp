@@ -10,7 +10,10 @@
 #include "common/MessageBoxes.h"
 #include "localisation/Language.h"
 #include "shell/ProductIdentity.h"
+#include "shell/Projects.h"
 #include "shell/Settings.h"
+#include "shell/TFNew_Project.h"
+#include "shell/TFOpenConf.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceFolders.h"
 #include "widgets/ClickableLabel.h"
@@ -212,6 +215,10 @@ void TFSorvaneFirmWare::Show_Project_State() {
 
 void TFSorvaneFirmWare::Change_Language() {
   Set_Lang();
+  if (windows_.New_Project)
+    windows_.New_Project->Set_Lang();
+  if (windows_.OpenConf)
+    windows_.OpenConf->Set_Lang();
 }
 
 void TFSorvaneFirmWare::Btn_Click() {
@@ -220,6 +227,14 @@ void TFSorvaneFirmWare::Btn_Click() {
 }
 
 void TFSorvaneFirmWare::Handle_Click(QPushButton *button) {
+  if (button == Btn_New) {
+    Create_New_Project();
+    return;
+  }
+  if (button == Btn_Open) {
+    Open_Project();
+    return;
+  }
   if (button == Btn_Close) {
     close();
     return;
@@ -229,11 +244,25 @@ void TFSorvaneFirmWare::Handle_Click(QPushButton *button) {
       windows_.About->exec();
     return;
   }
-  if (button == Btn_Opz || button == Btn_New || button == Btn_Open)
+  if (button == Btn_Opz)
     return;
   // Every other button needs an open project. The windows behind the project buttons are not
   // part of the program yet, so they answer as for a missing project.
   Project_Button_Without_Window();
+}
+
+void TFSorvaneFirmWare::Create_New_Project() {
+  // The New window has already made the project active and set the file paths.
+  if (windows_.New_Project && windows_.New_Project->exec() == QDialog::Accepted)
+    Show_Project_State();
+}
+
+void TFSorvaneFirmWare::Open_Project() {
+  if (!windows_.OpenConf || windows_.OpenConf->exec() != QDialog::Accepted)
+    return;
+  // An OK on an empty list leaves no project open.
+  Open_Project_Named(workspace_, windows_.OpenConf->Name_Conf);
+  Show_Project_State();
 }
 
 void TFSorvaneFirmWare::Project_Button_Without_Window() {

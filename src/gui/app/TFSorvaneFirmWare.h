@@ -56,6 +56,8 @@ private:
   void Handle_Click(QPushButton *button);
   void Project_Button_Without_Window();
   void Update_Timer_State();
+  void Create_New_Project();
+  void Open_Project();
 
   Workspace &workspace_;
   MessageBoxes &boxes_;
