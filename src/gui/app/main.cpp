@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QScreen>
 
 #include "app/Program.h"
 #include "app/TFSorvaneFirmWare.h"
@@ -11,6 +12,9 @@ int main(int argc, char *argv[]) {
   Workspace workspace;
   QtMessageBoxes boxes;
   Program program(workspace, boxes, Executable_Dir());
-  program.Main_Window().show();
+  QWidget &main_window = program.Main_Window();
+  if (const QScreen *screen = QGuiApplication::primaryScreen())
+    main_window.move(screen->availableGeometry().center() - main_window.rect().center());
+  main_window.show();
   return app.exec();
 }
