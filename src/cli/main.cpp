@@ -12,6 +12,25 @@ const CliCommand Commands[] = {
      "  when given, as \"index<TAB>text\" lines; \\, tab, CR and LF are written as \\\\ \\t \\r "
      "\\n.\n",
      Run_Messages},
+    {"compile", "compile a project into its three image files",
+     "cf20431-cli compile PROJECT_DIR\n"
+     "  Compiles PROJECT_DIR/ParGen.xml, DALI_Access.xml and DALI2_Access.xml as Update Device\n"
+     "  UDP does and writes PROJECT_DIR/bin/bank.bin, bank_ESP32_1.bin and bank_ESP32_2.bin.\n"
+     "  Exit 1 when a project file is not well-formed (no image file written), 2 when an image\n"
+     "  file cannot be written or on a usage error.\n",
+     Run_Compile},
+    {"dump", "show the contents of an image file",
+     "cf20431-cli dump IMAGE_FILE\n"
+     "  Decodes bank.bin, bank_ESP32_1.bin or bank_ESP32_2.bin, told apart by size: every used\n"
+     "  rule and function, the parameter fields, the devices with flags, and whether the\n"
+     "  checksum is right. Exit 1 when the file cannot be read, has none of the three sizes or\n"
+     "  its checksum is wrong.\n",
+     Run_Dump},
+    {"validate", "check the stored project files as the windows check them on OK",
+     "cf20431-cli validate PROJECT_DIR\n"
+     "  Runs the save-time checks of Set Communication on PROJECT_DIR/ParGen.xml and prints\n"
+     "  every failing field with its message; exit 1 when any fails or a file cannot be read.\n",
+     Run_Validate},
 };
 
 void Print_Help(std::ostream &out) {
