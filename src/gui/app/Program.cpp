@@ -2,6 +2,7 @@
 
 #include "app/TFAbout.h"
 #include "app/TFSorvaneFirmWare.h"
+#include "parameters/TFParGen.h"
 #include "shell/TFNew_Project.h"
 #include "shell/TFOpenConf.h"
 #include "shell/Workspace.h"
@@ -13,6 +14,7 @@ Program::Program(Workspace &workspace, MessageBoxes &boxes, const std::filesyste
   windows_.New_Project = new TFNew_Project(workspace, boxes, main_.get());
   windows_.OpenConf = new TFOpenConf(workspace, main_.get());
   windows_.About = new TFAbout(Look::Q(workspace.SW_Desc), main_.get());
+  windows_.ParGen = new TFParGen(workspace, boxes, main_.get());
   main_->Set_Windows(windows_);
 }
 

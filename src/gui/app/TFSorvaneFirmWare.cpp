@@ -9,6 +9,7 @@
 #include "app/TFAbout.h"
 #include "common/MessageBoxes.h"
 #include "localisation/Language.h"
+#include "parameters/TFParGen.h"
 #include "shell/ProductIdentity.h"
 #include "shell/Projects.h"
 #include "shell/Settings.h"
@@ -219,6 +220,8 @@ void TFSorvaneFirmWare::Change_Language() {
     windows_.New_Project->Set_Lang();
   if (windows_.OpenConf)
     windows_.OpenConf->Set_Lang();
+  if (windows_.ParGen)
+    windows_.ParGen->Set_Lang();
 }
 
 void TFSorvaneFirmWare::Btn_Click() {
@@ -246,9 +249,18 @@ void TFSorvaneFirmWare::Handle_Click(QPushButton *button) {
   }
   if (button == Btn_Opz)
     return;
-  // Every other button needs an open project. The windows behind the project buttons are not
-  // part of the program yet, so they answer as for a missing project.
-  Project_Button_Without_Window();
+  // Every other button needs an open project.
+  if (!workspace_.Project_Open()) {
+    Project_Not_Valid();
+    return;
+  }
+  if (button == Btn_Prm_Gen && windows_.ParGen) {
+    windows_.ParGen->exec();
+    return;
+  }
+  // The windows behind the remaining project buttons are not part of the program yet: they
+  // answer as for a missing project rather than pretend to work.
+  Project_Not_Valid();
 }
 
 void TFSorvaneFirmWare::Create_New_Project() {
@@ -265,7 +277,7 @@ void TFSorvaneFirmWare::Open_Project() {
   Show_Project_State();
 }
 
-void TFSorvaneFirmWare::Project_Button_Without_Window() {
+void TFSorvaneFirmWare::Project_Not_Valid() {
   boxes_.Error(Message_Project_Not_Valid, workspace_.Message(Message_Project_Not_Valid));
 }
 

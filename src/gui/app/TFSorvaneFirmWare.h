@@ -54,7 +54,7 @@ protected:
 private:
   void Lay_Out_Controls();
   void Handle_Click(QPushButton *button);
-  void Project_Button_Without_Window();
+  void Project_Not_Valid();
   void Update_Timer_State();
   void Create_New_Project();
   void Open_Project();

@@ -8,6 +8,7 @@
 #include "app/TFSorvaneFirmWare.h"
 #include "common/AtomicFile.h"
 #include "localisation/Language.h"
+#include "parameters/TFParGen.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceFolders.h"
 #include "support/core/RecordingMessageBoxes.h"
@@ -135,6 +136,21 @@ TEST_F(MainWindowTest, RememberedProjectIsOpenedAtStart) {
   EXPECT_EQ(Text(Main().L_Name_Conf), "Opened Configuration of the Converter : ");
   EXPECT_EQ(Text(Main().L_Name_Conf_L2), "Plant");
   EXPECT_EQ(ws.Files.File_ParGen, dir / "PROJECTS/Plant/ParGen.xml");
+}
+
+TEST_F(MainWindowTest, SetCommunicationOpensModallyOnlyWithAProject) {
+  std::filesystem::create_directories(dir / "PROJECTS/Plant");
+  Settings("Plant");
+  Start();
+  TFParGen *window = program->Windows().ParGen;
+  bool was_shown = false;
+  QTimer::singleShot(0, window, [&] {
+    was_shown = window->isVisible() && window->isModal();
+    window->reject();
+  });
+  QTest::mouseClick(Main().Btn_Prm_Gen, Qt::LeftButton);
+  EXPECT_TRUE(was_shown);
+  EXPECT_TRUE(boxes.shown.empty());
 }
 
 TEST_F(MainWindowTest, LanguageChangeKeepsTheProjectState) {
