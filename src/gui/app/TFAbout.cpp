@@ -35,7 +35,6 @@ TFAbout::TFAbout(const QString &product_desc, QWidget *parent)
 
   Image1 = new ClickableLabel(this);
   Image1->setGeometry(32, 24, 81, 81);
-  Image1->setPixmap(Glyphs::Product_Picture(81));
   Image1->setCursor(Qt::PointingHandCursor);
 
   Text_Label(this, QStringLiteral("Software Sorvane "), 136, 16, true);
@@ -68,6 +67,9 @@ TFAbout::TFAbout(const QString &product_desc, QWidget *parent)
 }
 
 void TFAbout::showEvent(QShowEvent *event) {
+  // Drawn at the first showing, so the program's start does not pay for it.
+  if (Image1->pixmap().isNull())
+    Image1->setPixmap(Glyphs::Product_Picture(81));
   L_Product->setText(product_desc_);
   L_Product->adjustSize();
   QDialog::showEvent(event);

@@ -112,7 +112,11 @@ void TFSorvaneFirmWare::Lay_Out_Controls() {
 
   Shape2 = new QFrame(this);
   Shape2->setGeometry(80, 70, 348, 36);
-  Shape2->setStyleSheet(QStringLiteral("QFrame { border: 1px solid #C0C0C0; background: none; }"));
+  Shape2->setFrameShape(QFrame::Box);
+  Shape2->setLineWidth(1);
+  QPalette silver = Shape2->palette();
+  silver.setColor(QPalette::WindowText, QColor(0xC0, 0xC0, 0xC0));
+  Shape2->setPalette(silver);
 
   L_Begin = Look::Grey_Label(this, true);
   Place(L_Begin, 16, 84);
@@ -152,7 +156,10 @@ void TFSorvaneFirmWare::Lay_Out_Controls() {
 
   Shape1 = new QFrame(this);
   Shape1->setGeometry(10, Btn_CreateBin->y() + 51, 674, 1);
-  Shape1->setStyleSheet(QStringLiteral("QFrame { background-color: #808080; border: none; }"));
+  QPalette rule = Shape1->palette();
+  rule.setColor(QPalette::Window, Look::Title_Grey);
+  Shape1->setPalette(rule);
+  Shape1->setAutoFillBackground(true);
 
   Btn_PROFINET_XML = Hidden_Button(this);
   Btn_ModM_SetAccess = Hidden_Button(this);

@@ -9,4 +9,10 @@ class FlatButton : public QPushButton {
 public:
   enum class Kind { Workflow, Icon, Plain };
   FlatButton(Kind kind, const QIcon &glyph, QWidget *parent);
+
+protected:
+  void paintEvent(QPaintEvent *event) override;
+
+private:
+  Kind kind_;
 };

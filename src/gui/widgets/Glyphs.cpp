@@ -6,9 +6,6 @@
 namespace Glyphs {
 namespace {
 
-const QColor Orange(0xFF, 0x80, 0x00);
-const QColor Grey(0x60, 0x60, 0x60);
-
 void Draw(QPainter &p, Glyph glyph) {
   p.setRenderHint(QPainter::Antialiasing);
   QPen pen(Grey, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
@@ -80,12 +77,7 @@ void Draw(QPainter &p, Glyph glyph) {
 } // namespace
 
 QIcon Icon(Glyph glyph) {
-  QPixmap pixmap(48, 48);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  Draw(painter, glyph);
-  painter.end();
-  return QIcon(pixmap);
+  return Painted_Icon(48, [glyph](QPainter &painter) { Draw(painter, glyph); });
 }
 
 QPixmap Product_Picture(int size) {
