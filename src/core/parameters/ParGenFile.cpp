@@ -82,10 +82,18 @@ ParGenLoad Load_ParGen(const std::filesystem::path &file) {
   pugi::xml_document doc;
   const pugi::xml_parse_result parsed = Parse(doc, *bytes);
   if (!parsed) {
-    load.problem =
-        "\"" + file.string() + "\" is not well-formed XML: " + parsed.description() + " (at byte " +
-        std::to_string(parsed.offset) + "). The default values are shown; the file is kept as \"" +
-        file.filename().string() + Unreadable_Copy_Suffix + "\" when the values are saved.";
+    // Built by appending: GCC 12 reports a false -Wrestrict on a chain of "literal" + string.
+    std::string problem = "\"";
+    problem.append(file.string())
+        .append("\" is not well-formed XML: ")
+        .append(parsed.description())
+        .append(" (at byte ")
+        .append(std::to_string(parsed.offset))
+        .append("). The default values are shown; the file is kept as \"")
+        .append(file.filename().string())
+        .append(Unreadable_Copy_Suffix)
+        .append("\" when the values are saved.");
+    load.problem = std::move(problem);
     return load;
   }
   load.values = Read_ParGen(doc);

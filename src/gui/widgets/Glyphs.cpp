@@ -77,7 +77,11 @@ void Draw(QPainter &p, Glyph glyph) {
 } // namespace
 
 QIcon Icon(Glyph glyph) {
-  return Painted_Icon(48, [glyph](QPainter &painter) { Draw(painter, glyph); });
+  // Drawn on a 48-pixel grid, at the 32 pixels of the largest button glyph.
+  return Painted_Icon(32, [glyph](QPainter &painter) {
+    painter.scale(32.0 / 48.0, 32.0 / 48.0);
+    Draw(painter, glyph);
+  });
 }
 
 QPixmap Product_Picture(int size) {
