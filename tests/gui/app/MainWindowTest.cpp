@@ -11,8 +11,7 @@
 #include "parameters/TFParGen.h"
 #include "shell/Workspace.h"
 #include "shell/WorkspaceFolders.h"
-#include "support/core/RecordingMessageBoxes.h"
-#include "support/core/TempDir.h"
+#include "support/ProgramFixture.h"
 #include "widgets/ClickableLabel.h"
 #include "widgets/FlatButton.h"
 
@@ -22,14 +21,7 @@ std::string Text(const QLabel *label) {
   return label->text().toStdString();
 }
 
-struct MainWindowTest : testing::Test {
-  TempDir dir;
-  Workspace ws;
-  RecordingMessageBoxes boxes;
-  std::unique_ptr<Program> program;
-
-  void Start() { program = std::make_unique<Program>(ws, boxes, dir.Path()); }
-  TFSorvaneFirmWare &Main() { return program->Main_Window(); }
+struct MainWindowTest : ProgramFixture {
   void Settings(const std::string &project, const std::string &language = "English",
                 const std::string &internet = "0", const std::string &update = "0") {
     dir.Write("Sorvane.xml", "<Conf_Settings><lastproj><projectname>" + project +

@@ -12,8 +12,7 @@
 #include "shell/TFNew_Project.h"
 #include "shell/TFOpenConf.h"
 #include "shell/Workspace.h"
-#include "support/core/RecordingMessageBoxes.h"
-#include "support/core/TempDir.h"
+#include "support/ProgramFixture.h"
 #include "widgets/FlatButton.h"
 #include "widgets/TitlePanel.h"
 
@@ -21,14 +20,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct ProjectWindowsTest : testing::Test {
-  TempDir dir;
-  Workspace ws;
-  RecordingMessageBoxes boxes;
-  std::unique_ptr<Program> program;
-
-  void Start() { program = std::make_unique<Program>(ws, boxes, dir.Path()); }
-  TFSorvaneFirmWare &Main() { return program->Main_Window(); }
+struct ProjectWindowsTest : ProgramFixture {
   TFNew_Project &New() { return *program->Windows().New_Project; }
   TFOpenConf &Open() { return *program->Windows().OpenConf; }
   std::string Label2() { return Main().L_Name_Conf_L2->text().toStdString(); }
