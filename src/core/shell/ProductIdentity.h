@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 // Which product this configurator serves. Every window reads these; none changes them.
 inline constexpr const char *Product_SW_Code = "CF20431";
@@ -14,5 +15,6 @@ inline constexpr const char *Manual_Code = "UM20431";
 inline constexpr const char *Maker_Web_Host = "www.norvik.example";
 
 // The maker's home page, as the main window's link and the About window open it.
-inline constexpr const char *Maker_Home_Page =
-    "http://www.norvik.example/HOME/default.asp?frompg=CF20431";
+inline std::string Maker_Home_Page() {
+  return std::string("http://") + Maker_Web_Host + "/HOME/default.asp?frompg=" + Update_SW_Code;
+}

@@ -60,7 +60,7 @@ TFAbout::TFAbout(const QString &product_desc, QWidget *parent)
   Btn_OK->setDefault(true);
   connect(Btn_OK, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto open_home = [this] { Open_Url(QString::fromLatin1(Maker_Home_Page)); };
+  auto open_home = [this] { Open_Url(QString::fromStdString(Maker_Home_Page())); };
   connect(Image1, &ClickableLabel::clicked, this, open_home);
   connect(LL_Web, &ClickableLabel::clicked, this, open_home);
   setFixedSize(425, 148);

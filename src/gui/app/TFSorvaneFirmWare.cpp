@@ -152,7 +152,7 @@ void TFSorvaneFirmWare::Lay_Out_Controls() {
   norvik->setText(QString::fromLatin1(Maker_Web_Host));
   Place(norvik, 565, Btn_CreateBin->y() + 16);
   connect(norvik, &ClickableLabel::clicked, this,
-          [this] { Open_Url(QString::fromLatin1(Maker_Home_Page)); });
+          [this] { Open_Url(QString::fromStdString(Maker_Home_Page())); });
 
   Shape1 = new QFrame(this);
   Shape1->setGeometry(10, Btn_CreateBin->y() + 51, 674, 1);
