@@ -1,5 +1,6 @@
 #include "image/ProjectText.h"
 
+#include "common/TrimBlanks.h"
 #include "common/WholeNumber.h"
 
 std::optional<std::string_view> Attribute_Text(const pugi::xml_node &element, const char *name) {
@@ -24,11 +25,5 @@ uint32_t Function_Number(std::string_view text) {
   const size_t blank = text.find(' ');
   if (blank == std::string_view::npos)
     return 0;
-  std::string_view part = text.substr(0, blank);
-  // Trimmed like any typed text: control characters count as blanks here.
-  while (!part.empty() && static_cast<unsigned char>(part.front()) <= ' ')
-    part.remove_prefix(1);
-  while (!part.empty() && static_cast<unsigned char>(part.back()) <= ' ')
-    part.remove_suffix(1);
-  return Whole_Field<uint32_t>(part, 0);
+  return Whole_Field<uint32_t>(Trim_Blanks(text.substr(0, blank)), 0);
 }

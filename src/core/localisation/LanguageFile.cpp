@@ -1,8 +1,8 @@
 #include "localisation/LanguageFile.h"
 
-#include <charconv>
-
 #include "common/AtomicFile.h"
+#include "common/TrimBlanks.h"
+#include "common/WholeNumber.h"
 #include "localisation/MessageTable.h"
 #include "localisation/TextDecoding.h"
 
@@ -11,28 +11,10 @@ namespace {
 constexpr std::string_view Pilcrow = "\xC2\xB6";
 constexpr std::string_view Remark = "/#/";
 
-// Blanks and control characters go from both ends.
-std::string_view Trim(std::string_view text) {
-  while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
-    text.remove_prefix(1);
-  while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
-    text.remove_suffix(1);
-  return text;
-}
-
-bool Read_Decimal(std::string_view digits, int &value) {
-  if (digits.starts_with('+'))
-    digits.remove_prefix(1);
-  if (digits.empty())
-    return false;
-  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-  return error == std::errc() && end == digits.data() + digits.size();
-}
-
 } // namespace
 
 bool Parse_Language_Line(std::string_view line, int &index, std::string &text) {
-  line = Trim(line);
+  line = Trim_Blanks(line);
   if (!line.starts_with("STR"))
     return false;
   const size_t equals = line.find('=');
@@ -40,15 +22,17 @@ bool Parse_Language_Line(std::string_view line, int &index, std::string &text) {
   // the "=": "STR12=x" names entry 1, "STR12 =x" entry 12.
   if (equals == std::string_view::npos || equals < 4)
     return false;
-  if (!Read_Decimal(Trim(line.substr(3, equals - 4)), index))
+  const auto number = Whole_Number(Trim_Blanks(line.substr(3, equals - 4)));
+  if (!number)
     return false;
+  index = *number;
   if (index < 0 || index >= MessageTable::Message_Count)
     return false;
-  std::string_view value = Trim(line.substr(equals + 1));
+  std::string_view value = Trim_Blanks(line.substr(equals + 1));
   if (value.empty())
     return false;
   if (const size_t remark = value.find(Remark); remark != std::string_view::npos) {
-    value = Trim(value.substr(0, remark));
+    value = Trim_Blanks(value.substr(0, remark));
     if (value.empty())
       return false;
   }
